@@ -1,0 +1,53 @@
+#pragma once
+
+#include "agent_message_box.h"
+#include "notices.h"
+#include "settings_file.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class Clock;
+class NoticeListener;
+class PlanActions;
+class PlanScheduler;
+class PlanTable;
+
+// The agent's hidden main window: it holds the plan table and the scheduler, and reacts to
+// the notices of the configuration program.
+class AgentWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    AgentWindow(const QString& programFolder, const Clock& clock, PlanActions& actions,
+                QWidget* parent = nullptr);
+    ~AgentWindow() override;
+
+    // Reads the settings, opens the plan table and arms the scans. False, after the error was
+    // shown, when the plan table cannot be opened.
+    bool start();
+
+    void handleNotice(Notice notice);
+
+    AgentMessageBox& messageBox() { return m_messageBox; }
+    PlanScheduler* scheduler() const { return m_scheduler.get(); }
+    QString announceMode() const { return m_announceMode; }
+    int ringInterval() const { return m_ringInterval; }
+    int announcePeriod() const { return m_announcePeriod; }
+
+private:
+    void readSettings();
+
+    QString m_programFolder;
+    const Clock& m_clock;
+    PlanActions& m_actions;
+    AgentMessageBox m_messageBox;
+    SettingsFile m_settings;
+    QString m_announceMode;
+    int m_ringInterval = 0;
+    int m_announcePeriod = 1;
+    std::unique_ptr<PlanTable> m_table;
+    std::unique_ptr<PlanScheduler> m_scheduler;
+    NoticeListener* m_notices = nullptr;
+};

@@ -1,0 +1,90 @@
+"""Shared helpers of the end-to-end tests: each test runs the real programs from a copy of
+the dist folder and watches them from outside (sqlite3, dbus-send, xdotool)."""
+
+import datetime
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+AGENT_NAME = "org.yueshi.Agent"
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def check(condition, message):
+    if not condition:
+        fail(message)
+
+
+def copy_dist(dist, with_table=True):
+    folder = tempfile.mkdtemp(prefix="yueshi_e2e_")
+    for name in os.listdir(dist):
+        if name == "data.tdb" and not with_table:
+            continue
+        source = os.path.join(dist, name)
+        target = os.path.join(folder, name)
+        if os.path.isdir(source):
+            shutil.copytree(source, target)
+        else:
+            shutil.copy2(source, target)
+    return folder
+
+
+def start(folder, program="yueshi_jk", env=None, log_name=None):
+    log = open(os.path.join(folder, (log_name or program) + ".log"), "w")
+    return subprocess.Popen([os.path.join(folder, program)], stdout=log, stderr=subprocess.STDOUT,
+                            stdin=subprocess.DEVNULL, env=env or os.environ.copy())
+
+
+def name_has_owner(name):
+    out = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                          "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                          "string:" + name], capture_output=True, text=True).stdout
+    return "boolean true" in out
+
+
+def wait_for(predicate, timeout, step=0.05):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if predicate():
+            return True
+        time.sleep(step)
+    return predicate()
+
+
+def stop(process):
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
+def sql(folder, statement):
+    return subprocess.run(["sqlite3", os.path.join(folder, "data.tdb"), statement],
+                          capture_output=True, text=True, check=True).stdout
+
+
+def send_notice(name):
+    subprocess.run(["dbus-send", "--session", "--type=signal", "/org/yueshi/Notices",
+                    "org.yueshi.Notices.Notice", "string:" + name], check=True)
+
+
+def date_text(moment):
+    return f"{moment.year}-{moment.month}-{moment.day}"
+
+
+def time_text(moment):
+    return f"{moment.hour}:{moment.minute:02}:{moment.second:02}"
+
+
+def now():
+    return datetime.datetime.now()
