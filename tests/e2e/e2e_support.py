@@ -69,7 +69,8 @@ def stop(process):
 
 
 def sql(folder, statement):
-    return subprocess.run(["sqlite3", os.path.join(folder, "data.tdb"), statement],
+    # The agent writes too: wait for its lock like the programs do.
+    return subprocess.run(["sqlite3", "-cmd", ".timeout 5000", os.path.join(folder, "data.tdb"), statement],
                           capture_output=True, text=True, check=True).stdout
 
 
