@@ -11,9 +11,8 @@ const QString kSettingsFileName = QStringLiteral("config.ini");
 const QString kTableFileName = QStringLiteral("data.tdb");
 } // namespace
 
-AgentWindow::AgentWindow(const QString& programFolder, const Clock& clock, PlanActions& actions,
-                         QWidget* parent)
-    : QWidget(parent), m_programFolder(programFolder), m_clock(clock), m_actions(actions),
+AgentWindow::AgentWindow(const QString& programFolder, const Clock& clock, QWidget* parent)
+    : QWidget(parent), m_programFolder(programFolder), m_clock(clock),
       m_messageBox(this), m_settings(QDir(programFolder).filePath(kSettingsFileName))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -22,7 +21,7 @@ AgentWindow::AgentWindow(const QString& programFolder, const Clock& clock, PlanA
 
 AgentWindow::~AgentWindow() = default;
 
-bool AgentWindow::start()
+bool AgentWindow::start(PlanActions& actions)
 {
     readSettings();
 
@@ -31,7 +30,7 @@ bool AgentWindow::start()
 
     try {
         m_table = std::make_unique<PlanTable>(QDir(m_programFolder).filePath(kTableFileName));
-        m_scheduler = std::make_unique<PlanScheduler>(*m_table, m_settings, m_clock, m_actions);
+        m_scheduler = std::make_unique<PlanScheduler>(*m_table, m_settings, m_clock, actions);
         connect(m_scheduler.get(), &PlanScheduler::scanFailed, this,
                 [this](const QString& message) { m_messageBox.showError(message); });
         m_scheduler->armPlanTimers();

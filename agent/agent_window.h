@@ -20,17 +20,17 @@ class AgentWindow : public QWidget
 {
     Q_OBJECT
 public:
-    AgentWindow(const QString& programFolder, const Clock& clock, PlanActions& actions,
-                QWidget* parent = nullptr);
+    AgentWindow(const QString& programFolder, const Clock& clock, QWidget* parent = nullptr);
     ~AgentWindow() override;
 
-    // Reads the settings, opens the plan table and arms the scans. False, after the error was
-    // shown, when the plan table cannot be opened.
-    bool start();
+    // Reads the settings, opens the plan table and arms the scans that hand due plans to the
+    // actions. False, after the error was shown, when the plan table cannot be opened.
+    bool start(PlanActions& actions);
 
     void handleNotice(Notice notice);
 
     AgentMessageBox& messageBox() { return m_messageBox; }
+    const SettingsFile& settings() const { return m_settings; }
     PlanScheduler* scheduler() const { return m_scheduler.get(); }
     QString announceMode() const { return m_announceMode; }
     int ringInterval() const { return m_ringInterval; }
@@ -41,7 +41,6 @@ private:
 
     QString m_programFolder;
     const Clock& m_clock;
-    PlanActions& m_actions;
     AgentMessageBox m_messageBox;
     SettingsFile m_settings;
     QString m_announceMode;

@@ -1,12 +1,16 @@
+#include "agent_actions.h"
 #include "agent_application.h"
 #include "agent_window.h"
+#include "channel_music_output.h"
 #include "chinese_translations.h"
 #include "clock.h"
-#include "console_actions.h"
 #include "notices.h"
+#include "reminder_window.h"
 
 int main(int argc, char* argv[])
 {
+    // The reminder window's web view needs this before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     AgentApplication app(argc, argv);
     app.setApplicationName(kAgentExecutable);
     app.setApplicationDisplayName(kAgentTitle);
@@ -19,9 +23,12 @@ int main(int argc, char* argv[])
     installChineseTranslations(app);
 
     SystemClock clock;
-    ConsoleActions actions;
-    AgentWindow window(QCoreApplication::applicationDirPath(), clock, actions);
-    if (!window.start())
+    AgentWindow window(QCoreApplication::applicationDirPath(), clock);
+    ChannelMusicOutput musicChannel;
+    ReminderWindow reminderWindow(musicChannel, window.settings(),
+                                  [&window] { return window.ringInterval(); });
+    AgentActions actions(reminderWindow);
+    if (!window.start(actions))
         return 1;
     return app.exec();
 }

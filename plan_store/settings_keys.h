@@ -21,6 +21,8 @@ inline const SettingKey kRingInterval{QStringLiteral("config"), QStringLiteral("
 inline const SettingKey kShowClock{QStringLiteral("config"), QStringLiteral("clock"), QStringLiteral("1")};
 inline const SettingKey kClockLeft{QStringLiteral("config"), QStringLiteral("left"), QStringLiteral("800")};
 inline const SettingKey kClockTop{QStringLiteral("config"), QStringLiteral("top"), QStringLiteral("50")};
+// Web server of the page in the reminder window, e.g. http://127.0.0.1:8000; empty: a page of our own.
+inline const SettingKey kPageServer{QStringLiteral("config"), QStringLiteral("PageServer"), QString()};
 inline const SettingKey kCheckDate{QStringLiteral("config"), QStringLiteral("Checkdate"), QString()};
 
 inline const SettingKey kHideHotKey{QStringLiteral("HotKey"), QStringLiteral("YinCang"), QStringLiteral("16498")};

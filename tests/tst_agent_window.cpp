@@ -29,9 +29,9 @@ private slots:
 
     void missingTableIsReportedAndStartFails()
     {
-        AgentWindow window(m_dir.path(), m_clock, m_actions);
+        AgentWindow window(m_dir.path(), m_clock);
         window.messageBox().setNextAnswer(QMessageBox::Ok);
-        QVERIFY(!window.start());
+        QVERIFY(!window.start(m_actions));
         QCOMPARE(window.messageBox().shownTexts(), QStringList{QStringLiteral("无法打开数据库！")});
         QVERIFY(!QFile::exists(tablePath()));
     }
@@ -42,8 +42,8 @@ private slots:
         PlanTable(tablePath()).append(makeRecord(kShutdown, kDaily, "23:00:00"));
         SettingsFile(m_dir.filePath(QStringLiteral("config.ini"))).writeText(SettingKeys::kRingInterval, QStringLiteral("0x5"));
 
-        AgentWindow window(m_dir.path(), m_clock, m_actions);
-        QVERIFY(window.start());
+        AgentWindow window(m_dir.path(), m_clock);
+        QVERIFY(window.start(m_actions));
         QCOMPARE(window.windowTitle(), QStringLiteral("悦时电脑闹钟计划计时程序"));
         QVERIFY(!window.isVisible());
         QCOMPARE(window.announceMode(), QStringLiteral("3"));
@@ -71,8 +71,8 @@ private slots:
         QFETCH(Notice, notice);
         QFETCH(QList<PlanKind>, armed);
         createPlanTableFile(tablePath());
-        AgentWindow window(m_dir.path(), m_clock, m_actions);
-        QVERIFY(window.start());
+        AgentWindow window(m_dir.path(), m_clock);
+        QVERIFY(window.start(m_actions));
 
         // Written by "the other program" after the agent opened the table.
         PlanTable other(tablePath());
@@ -91,8 +91,8 @@ private slots:
     void settingsNoticeReadsTheValuesAgain()
     {
         createPlanTableFile(tablePath());
-        AgentWindow window(m_dir.path(), m_clock, m_actions);
-        QVERIFY(window.start());
+        AgentWindow window(m_dir.path(), m_clock);
+        QVERIFY(window.start(m_actions));
         SettingsFile settings(m_dir.filePath(QStringLiteral("config.ini")));
         settings.writeText(SettingKeys::kAnnounceMode, QStringLiteral("4"));
         settings.writeText(SettingKeys::kRingInterval, QStringLiteral("-1"));

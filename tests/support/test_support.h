@@ -1,10 +1,12 @@
 #pragma once
 
 #include "clock.h"
+#include "music_output.h"
 #include "plan_actions.h"
 #include "plan_record.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 #include <functional>
@@ -57,6 +59,47 @@ private:
         if (during)
             during(call);
     }
+};
+
+// Music that plays until a test ends it; files in `unplayable` cannot be opened.
+class FakeMusicOutput final : public MusicOutput
+{
+public:
+    bool open(const QString& path) override
+    {
+        opened << path;
+        playing = false;
+        current = unplayable.contains(path) ? QString() : path;
+        return !current.isEmpty();
+    }
+    void play() override
+    {
+        if (current.isEmpty())
+            return;
+        played << current;
+        playing = true;
+    }
+    void stop() override
+    {
+        ++stops;
+        playing = false;
+    }
+    void pause() override
+    {
+        ++pauses;
+        playing = false;
+    }
+    bool isPlaying() const override { return playing; }
+    std::array<float, 512> spectrum() const override { return magnitudes; }
+
+    QStringList unplayable;
+    QStringList opened;
+    QStringList played;
+    QString current;
+    bool playing = false;
+    int stops = 0;
+    int pauses = 0;
+    std::array<float, 512> magnitudes{};
 };
 
 // Creates an empty plan table at path from the schema the build uses for data.tdb.

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "spectrum_levels.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class MusicOutput;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWebEngineView;
+class RingSupervisor;
+class SettingsFile;
+
+// The one reminder window of the agent (TForm2): shows a reminder's text, plays its music,
+// rings again by the ring interval and draws the music's spectrum. It is hidden and shown
+// again for every reminder, never destroyed while the agent runs.
+class ReminderWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kSpectrumWidth = 169;
+    static constexpr int kSpectrumHeight = 107;
+
+    ReminderWindow(MusicOutput& music, const SettingsFile& settings,
+                   std::function<int()> ringInterval, QWidget* parent = nullptr);
+    ~ReminderWindow() override;
+
+    // What a due reminder or countdown does: the caption only for countdowns.
+    void showReminder(const QString& musicPath, const QString& text,
+                      const std::optional<QString>& caption);
+
+    void playAlarm();
+
+    // The address of the small page beside the text.
+    QUrl pageUrl() const;
+    QWebEngineView* webView() const { return m_webView; }
+    RingSupervisor& supervisor() { return *m_supervisor; }
+    const QImage& spectrumPicture() const { return m_spectrum; }
+    const SpectrumLevels& spectrumLevels() const { return m_levels; }
+
+    static QString pageHtml(const QDateTime& now);
+
+signals:
+    // The page finished loading and lost its scroll bars, border and margin.
+    void pageReady();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void stopClicked();
+    void closeClicked();
+    void spectrumTick();
+    void openPage();
+    void dropPage();
+
+    MusicOutput& m_music;
+    const SettingsFile& m_settings;
+    RingSupervisor* m_supervisor;
+    QPlainTextEdit* m_memo;
+    QWidget* m_paintBox;
+    QWidget* m_pageHolder;
+    QWebEngineView* m_webView = nullptr; // owned by m_pageHolder while it exists
+    QLabel* m_countdownLine; // Label8
+    QLabel* m_ringModeLine;  // Label5
+    QLineEdit* m_musicPath;  // Edit1, never visible
+    QPushButton* m_stopButton;
+    QPushButton* m_closeButton;
+    QTimer m_spectrumTimer; // Timer4
+    QImage m_spectrum;
+    SpectrumLevels m_levels;
+    bool m_closingByButton = false;
+};
