@@ -7,10 +7,10 @@
 #include "notices.h"
 #include "reminder_window.h"
 
+#include <QDir>
+
 int main(int argc, char* argv[])
 {
-    // The reminder window's web view needs this before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     AgentApplication app(argc, argv);
     app.setApplicationName(kAgentExecutable);
     app.setApplicationDisplayName(kAgentTitle);
@@ -26,7 +26,8 @@ int main(int argc, char* argv[])
     AgentWindow window(QCoreApplication::applicationDirPath(), clock);
     ChannelMusicOutput musicChannel;
     ReminderWindow reminderWindow(musicChannel, window.settings(),
-                                  [&window] { return window.ringInterval(); });
+                                  [&window] { return window.ringInterval(); },
+                                  QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("yueshi_page")));
     AgentActions actions(reminderWindow);
     if (!window.start(actions))
         return 1;

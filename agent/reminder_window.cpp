@@ -4,19 +4,18 @@
 #include "ring_supervisor.h"
 #include "settings_file.h"
 #include "settings_keys.h"
-#include "time_texts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QWebEngineView>
+#include <QWindow>
 
 namespace {
 
@@ -24,13 +23,6 @@ const QString kDefaultMusic = QStringLiteral("sound/爱的纪念.mp3");
 const QString kPagePath = QStringLiteral("/tj/mss200.html?6.4.1");
 const QColor kBackground(239, 235, 231);
 const QColor kAccent(229, 94, 35);
-
-// The page keeps to its 200 × 200 box: no scroll bars, border or margin.
-const QString kFitPageScript = QStringLiteral(
-    "document.body.scroll = 'no';"
-    "document.body.style.border = 'none';"
-    "document.body.style.margin = '0px';"
-    "document.body.style.overflow = 'hidden';");
 
 // Paints the last spectrum picture stretched over the box, so it survives a repaint.
 class SpectrumBox : public QWidget
@@ -56,8 +48,8 @@ QLabel* makeLineLabel(const QString& name, const QString& text, QRect geometry, 
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
-    QFont font(QStringList{QStringLiteral("NSimSun"), QStringLiteral("Noto Serif CJK SC"),
-                           QStringLiteral("Noto Sans CJK SC")});
+    // One CJK face for the whole window: each further face maps another large font file.
+    QFont font(QStringList{QStringLiteral("NSimSun"), QStringLiteral("Noto Sans CJK SC")});
     font.setPixelSize(12);
     label->setFont(font);
     label->setStyleSheet(QStringLiteral("color: rgb(225, 9, 0); background: transparent;"));
@@ -67,12 +59,14 @@ QLabel* makeLineLabel(const QString& name, const QString& text, QRect geometry, 
 } // namespace
 
 ReminderWindow::ReminderWindow(MusicOutput& music, const SettingsFile& settings,
-                               std::function<int()> ringInterval, QWidget* parent)
+                               std::function<int()> ringInterval, QString pageProgram,
+                               QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint),
       m_music(music), m_settings(settings),
       m_supervisor(new RingSupervisor(music, std::move(ringInterval),
-                                      QDir(settings.folder()).filePath(kDefaultMusic), this))
+                                      QDir(settings.folder()).filePath(kDefaultMusic), this)),
+      m_pageProgram(std::move(pageProgram))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("悦时电脑闹钟提醒："));
@@ -128,7 +122,10 @@ ReminderWindow::ReminderWindow(MusicOutput& music, const SettingsFile& settings,
             });
 }
 
-ReminderWindow::~ReminderWindow() = default;
+ReminderWindow::~ReminderWindow()
+{
+    dropPage();
+}
 
 void ReminderWindow::showReminder(const QString& musicPath, const QString& text,
                                   const std::optional<QString>& caption)
@@ -220,39 +217,51 @@ QUrl ReminderWindow::pageUrl() const
     return QUrl(server).resolved(QUrl(kPagePath));
 }
 
-QString ReminderWindow::pageHtml(const QDateTime& now)
-{
-    QFile file(QStringLiteral(":/agent/reminder_page.html"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll())
-        .replace(QStringLiteral("{date}"), TimeTexts::dateText(now.date()))
-        .replace(QStringLiteral("{weekday}"), TimeTexts::weekdayName(now.date()))
-        .replace(QStringLiteral("{time}"), TimeTexts::timeText(now.time()));
-}
-
 void ReminderWindow::openPage()
 {
-    // Made for each showing and dropped on closing, so the idle agent stays small.
+    // The web engine runs in a process of its own, started for each showing and ended on
+    // closing, so the waiting agent carries none of its memory.
     dropPage();
-    m_webView = new QWebEngineView(m_pageHolder);
-    m_webView->setObjectName(QStringLiteral("WebView"));
-    m_webView->setGeometry(0, 0, 200, 200);
-    m_webView->setContextMenuPolicy(Qt::NoContextMenu);
-    connect(m_webView, &QWebEngineView::loadFinished, this, [this](bool) {
-        if (m_webView)
-            m_webView->page()->runJavaScript(kFitPageScript, [this](const QVariant&) { emit pageReady(); });
-    });
+    m_page = new QProcess(this);
+    m_page->setProgram(m_pageProgram);
     const QUrl url = pageUrl();
     if (url.isValid())
-        m_webView->load(url);
-    else
-        m_webView->setHtml(pageHtml(QDateTime::currentDateTime()));
-    m_webView->show();
+        m_page->setArguments({QStringLiteral("--url"), url.toString(QUrl::FullyEncoded)});
+    m_page->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(m_page, &QProcess::readyReadStandardOutput, this, &ReminderWindow::readPage);
+    m_page->start();
+}
+
+void ReminderWindow::readPage()
+{
+    while (m_page && m_page->canReadLine()) {
+        const QStringList words = QString::fromUtf8(m_page->readLine()).trimmed().split(QLatin1Char(' '));
+        if (words.value(0) == QLatin1String("window") && !m_pageContainer) {
+            QWindow* page = QWindow::fromWinId(words.value(1).toULongLong());
+            m_pageContainer = QWidget::createWindowContainer(page, m_pageHolder);
+            m_pageContainer->setGeometry(0, 0, 200, 200);
+            m_pageContainer->show();
+        } else if (words.value(0) == QLatin1String("ready")) {
+            emit pageReady(words.value(1), words.value(2), words.value(3));
+        }
+    }
 }
 
 void ReminderWindow::dropPage()
 {
-    delete m_webView;
-    m_webView = nullptr;
+    delete m_pageContainer;
+    m_pageContainer = nullptr;
+    if (!m_page)
+        return;
+    // Closing its input asks the page to end; it is killed if it does not.
+    QProcess* page = m_page;
+    m_page = nullptr;
+    disconnect(page, nullptr, this, nullptr);
+    if (page->state() == QProcess::NotRunning) {
+        page->deleteLater();
+        return;
+    }
+    page->closeWriteChannel();
+    connect(page, &QProcess::finished, page, &QObject::deleteLater);
+    QTimer::singleShot(5000, page, &QProcess::kill);
 }

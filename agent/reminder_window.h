@@ -13,8 +13,8 @@ class MusicOutput;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProcess;
 class QPushButton;
-class QWebEngineView;
 class RingSupervisor;
 class SettingsFile;
 
@@ -28,8 +28,10 @@ public:
     static constexpr int kSpectrumWidth = 169;
     static constexpr int kSpectrumHeight = 107;
 
+    // pageProgram: the yueshi_page program that shows the page beside the text.
     ReminderWindow(MusicOutput& music, const SettingsFile& settings,
-                   std::function<int()> ringInterval, QWidget* parent = nullptr);
+                   std::function<int()> ringInterval, QString pageProgram,
+                   QWidget* parent = nullptr);
     ~ReminderWindow() override;
 
     // What a due reminder or countdown does: the caption only for countdowns.
@@ -38,18 +40,18 @@ public:
 
     void playAlarm();
 
-    // The address of the small page beside the text.
+    // The address of the small page beside the text; empty for our own page.
     QUrl pageUrl() const;
-    QWebEngineView* webView() const { return m_webView; }
+    // Whether the page's process runs: only while the window is shown.
+    bool pageRunning() const { return m_page != nullptr; }
     RingSupervisor& supervisor() { return *m_supervisor; }
     const QImage& spectrumPicture() const { return m_spectrum; }
     const SpectrumLevels& spectrumLevels() const { return m_levels; }
 
-    static QString pageHtml(const QDateTime& now);
-
 signals:
-    // The page finished loading and lost its scroll bars, border and margin.
-    void pageReady();
+    // A page finished loading and was fitted to its box: its address, and its body's top
+    // margin and border style after fitting.
+    void pageReady(const QString& url, const QString& marginTop, const QString& borderStyle);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -61,6 +63,7 @@ private:
     void spectrumTick();
     void openPage();
     void dropPage();
+    void readPage();
 
     MusicOutput& m_music;
     const SettingsFile& m_settings;
@@ -68,7 +71,9 @@ private:
     QPlainTextEdit* m_memo;
     QWidget* m_paintBox;
     QWidget* m_pageHolder;
-    QWebEngineView* m_webView = nullptr; // owned by m_pageHolder while it exists
+    QString m_pageProgram;
+    QProcess* m_page = nullptr;
+    QWidget* m_pageContainer = nullptr;
     QLabel* m_countdownLine; // Label8
     QLabel* m_ringModeLine;  // Label5
     QLineEdit* m_musicPath;  // Edit1, never visible
