@@ -54,6 +54,16 @@ void AgentWindow::handleNotice(Notice notice)
 {
     if (!m_scheduler)
         return;
+    try {
+        react(notice);
+    } catch (const PlanTableError& error) {
+        // The table went missing or broken while running: say so, and keep the plans' timers.
+        m_messageBox.showError(error.message());
+    }
+}
+
+void AgentWindow::react(Notice notice)
+{
     // Every reaction is safe to repeat: a notice may arrive more than once.
     switch (notice) {
     case Notice::Settings:

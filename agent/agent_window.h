@@ -38,6 +38,7 @@ public:
 
 private:
     void readSettings();
+    void react(Notice notice);
 
     QString m_programFolder;
     const Clock& m_clock;

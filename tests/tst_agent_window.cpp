@@ -103,6 +103,19 @@ private slots:
         QCOMPARE(window.ringInterval(), -1);
         QCOMPARE(window.announcePeriod(), 3);
     }
+
+    void tableLostWhileRunningIsReportedAndTheAgentGoesOn()
+    {
+        createPlanTableFile(tablePath());
+        AgentWindow window(m_dir.path(), m_clock);
+        QVERIFY(window.start(m_actions));
+        QFile::remove(tablePath());
+        window.messageBox().setNextAnswer(QMessageBox::Ok);
+        window.handleNotice(Notice::Refresh);
+        QCOMPARE(window.messageBox().shownTexts().size(), 1);
+        QVERIFY(window.messageBox().shownTexts().first().contains(tablePath()));
+        QVERIFY(!QFile::exists(tablePath()));
+    }
 };
 
 QTEST_MAIN(TestAgentWindow)
