@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spectrum_levels.h"
+#include "bar_levels.h"
 
 #include <QImage>
 #include <QTimer>

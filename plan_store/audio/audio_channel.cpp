@@ -3,7 +3,7 @@
 #include "audio_decoder.h"
 #include "audio_engine.h"
 #include "playback_monitor.h"
-#include "spectrum.h"
+#include "fft_analyzer.h"
 
 #include <QCoreApplication>
 #include <QMediaDevices>

@@ -1,4 +1,4 @@
-#include "spectrum_levels.h"
+#include "bar_levels.h"
 
 #include <QTest>
 
@@ -60,4 +60,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSpectrumLevels)
-#include "tst_spectrum_levels.moc"
+#include "tst_bar_levels.moc"

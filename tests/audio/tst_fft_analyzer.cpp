@@ -1,4 +1,4 @@
-#include "spectrum.h"
+#include "fft_analyzer.h"
 
 #include <QTest>
 
@@ -54,4 +54,4 @@ void TestSpectrum::sineReadsItsAmplitudeInItsBin()
 }
 
 QTEST_APPLESS_MAIN(TestSpectrum)
-#include "tst_spectrum.moc"
+#include "tst_fft_analyzer.moc"

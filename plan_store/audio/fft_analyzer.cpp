@@ -1,4 +1,4 @@
-#include "spectrum.h"
+#include "fft_analyzer.h"
 
 #include <kiss_fftr.h>
 

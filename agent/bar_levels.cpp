@@ -1,4 +1,4 @@
-#include "spectrum_levels.h"
+#include "bar_levels.h"
 
 #include <algorithm>
 #include <cmath>
