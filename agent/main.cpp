@@ -1,7 +1,7 @@
 #include "agent_actions.h"
 #include "agent_application.h"
 #include "agent_window.h"
-#include "channel_music_output.h"
+#include "audio_channel.h"
 #include "chinese_translations.h"
 #include "clock.h"
 #include "notices.h"
@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
 
     SystemClock clock;
     AgentWindow window(QCoreApplication::applicationDirPath(), clock);
-    ChannelMusicOutput musicChannel;
+    AudioChannel musicChannel;
     ReminderWindow reminderWindow(musicChannel, window.settings(),
                                   [&window] { return window.ringInterval(); },
                                   QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("yueshi_page")));

@@ -1,6 +1,6 @@
 #include "reminder_window.h"
 
-#include "music_output.h"
+#include "sound_player.h"
 #include "ring_supervisor.h"
 #include "settings_file.h"
 #include "settings_keys.h"
@@ -58,7 +58,7 @@ QLabel* makeLineLabel(const QString& name, const QString& text, QRect geometry, 
 
 } // namespace
 
-ReminderWindow::ReminderWindow(MusicOutput& music, const SettingsFile& settings,
+ReminderWindow::ReminderWindow(SoundPlayer& music, const SettingsFile& settings,
                                std::function<int()> ringInterval, QString pageProgram,
                                QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |

@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-class MusicOutput;
+class SoundPlayer;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -29,7 +29,7 @@ public:
     static constexpr int kSpectrumHeight = 107;
 
     // pageProgram: the yueshi_page program that shows the page beside the text.
-    ReminderWindow(MusicOutput& music, const SettingsFile& settings,
+    ReminderWindow(SoundPlayer& music, const SettingsFile& settings,
                    std::function<int()> ringInterval, QString pageProgram,
                    QWidget* parent = nullptr);
     ~ReminderWindow() override;
@@ -65,7 +65,7 @@ private:
     void dropPage();
     void readPage();
 
-    MusicOutput& m_music;
+    SoundPlayer& m_music;
     const SettingsFile& m_settings;
     RingSupervisor* m_supervisor;
     QPlainTextEdit* m_memo;

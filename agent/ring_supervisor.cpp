@@ -1,8 +1,8 @@
 #include "ring_supervisor.h"
 
-#include "music_output.h"
+#include "sound_player.h"
 
-RingSupervisor::RingSupervisor(MusicOutput& music, std::function<int()> ringInterval,
+RingSupervisor::RingSupervisor(SoundPlayer& music, std::function<int()> ringInterval,
                                QString defaultMusic, QObject* parent)
     : QObject(parent), m_music(music), m_ringInterval(std::move(ringInterval)),
       m_defaultMusic(std::move(defaultMusic))

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-class MusicOutput;
+class SoundPlayer;
 
 // How the reminder window rings again. The ring interval is asked afresh at every use:
 // 0 rings continuously, -1 rings once, n > 0 rings again n minutes after each play ended.
@@ -14,7 +14,7 @@ class RingSupervisor : public QObject
 {
     Q_OBJECT
 public:
-    RingSupervisor(MusicOutput& music, std::function<int()> ringInterval, QString defaultMusic,
+    RingSupervisor(SoundPlayer& music, std::function<int()> ringInterval, QString defaultMusic,
                    QObject* parent = nullptr);
 
     static QString ringModeText(int ringInterval);
@@ -48,7 +48,7 @@ signals:
 private:
     void stopTimers();
 
-    MusicOutput& m_music;
+    SoundPlayer& m_music;
     std::function<int()> m_ringInterval;
     QString m_defaultMusic;
     QString m_musicPath;

@@ -1,4 +1,4 @@
-#include "channel_music_output.h"
+#include "audio_channel.h"
 #include "reminder_window.h"
 #include "ring_supervisor.h"
 #include "settings_file.h"
@@ -17,7 +17,7 @@ private slots:
     {
         QTemporaryDir dir;
         SettingsFile settings(dir.filePath(QStringLiteral("config.ini")));
-        ChannelMusicOutput music;
+        AudioChannel music;
         ReminderWindow window(music, settings, [] { return 0; }, QStringLiteral(YUESHI_PAGE_PROGRAM));
 
         window.showReminder(QStringLiteral(YUESHI_DEFAULT_MUSIC), QStringLiteral("没有声音也要提醒"), std::nullopt);

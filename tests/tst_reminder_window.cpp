@@ -30,7 +30,7 @@ class TestReminderWindow : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    FakeMusicOutput m_music;
+    FakeSoundPlayer m_music;
     int m_interval = 0;
     std::unique_ptr<SettingsFile> m_settings;
     std::unique_ptr<ReminderWindow> m_window;
@@ -41,7 +41,7 @@ private slots:
     void init()
     {
         QFile::remove(m_dir.filePath(QStringLiteral("config.ini")));
-        m_music = FakeMusicOutput();
+        m_music = FakeSoundPlayer();
         m_interval = 0;
         m_settings = std::make_unique<SettingsFile>(m_dir.filePath(QStringLiteral("config.ini")));
         m_window = std::make_unique<ReminderWindow>(m_music, *m_settings, [this] { return m_interval; },

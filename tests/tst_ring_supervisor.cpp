@@ -7,7 +7,7 @@ class TestRingSupervisor : public QObject
 {
     Q_OBJECT
 
-    FakeMusicOutput m_music;
+    FakeSoundPlayer m_music;
     int m_interval = 0;
     std::unique_ptr<RingSupervisor> m_supervisor;
     QString m_lineText;
@@ -22,7 +22,7 @@ class TestRingSupervisor : public QObject
 private slots:
     void init()
     {
-        m_music = FakeMusicOutput();
+        m_music = FakeSoundPlayer();
         m_interval = 0;
         m_lineText.clear();
         m_lineVisible = false;

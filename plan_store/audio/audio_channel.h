@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound_player.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -20,7 +22,7 @@ class SpectrumAnalyzer;
 // The output is created when something is first played, not before, and everything works
 // without a sound server: play() then leaves the channel stopped at once. The sound stops
 // and the thread ends before the application quits, or when the channel is destroyed.
-class AudioChannel : public QObject
+class AudioChannel : public QObject, public SoundPlayer
 {
     Q_OBJECT
 public:
@@ -30,19 +32,19 @@ public:
     // Stops the current sound and makes the file or Qt resource (":/...") current. Any
     // format FFmpeg reads; false at once for a missing, empty or undecodable file, and
     // then nothing is current.
-    bool open(const QString& fileOrResource);
+    bool open(const QString& fileOrResource) override;
     // Plays the current sound from its start.
-    void play();
-    void stop();
+    void play() override;
+    void stop() override;
     // Holds the position; isPlaying() turns false, and play() starts over.
-    void pause();
-    bool isPlaying() const;
+    void pause() override;
+    bool isPlaying() const override;
     // The position heard now in the sound played last.
     qint64 positionMs() const;
 
     // 512 magnitudes of the last 1,024 samples heard, bin k at k * 44100 / 1024 Hz; a
     // full-scale sine reads about 1.0 in its bin. All zeros while nothing plays.
-    std::array<float, 512> spectrum() const;
+    std::array<float, 512> spectrum() const override;
 
     // Stops the current sound and plays the clips (resources or files) one after the other
     // without a gap; clips that do not decode are left out. The current sound opened with

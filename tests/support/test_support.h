@@ -1,7 +1,7 @@
 #pragma once
 
 #include "clock.h"
-#include "music_output.h"
+#include "sound_player.h"
 #include "plan_actions.h"
 #include "plan_record.h"
 
@@ -62,7 +62,7 @@ private:
 };
 
 // Music that plays until a test ends it; files in `unplayable` cannot be opened.
-class FakeMusicOutput final : public MusicOutput
+class FakeSoundPlayer final : public SoundPlayer
 {
 public:
     bool open(const QString& path) override
