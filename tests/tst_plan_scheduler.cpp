@@ -117,6 +117,19 @@ private slots:
         QCOMPARE(firedTexts(), QStringList{"响"});
     }
 
+    void kindArmedByAFiringWaitsForTheNextSecond()
+    {
+        add(makeRecord(kReminder, kOnce, "8:00:00", "2026-12-14", kNone, "/a.mp3", "一次"));
+        add(makeRecord(kLaunch, kDaily, "8:00:00", kNone, kNone, "/bin/true"));
+        m_scheduler->arm(PlanKind::Reminder);
+        tickAt(at(kMonday, 8, 0, 0));
+        // ArmPlanTimers after the one-off starts the launch scan, from the next second on.
+        QCOMPARE(firedTexts(), QStringList{"一次"});
+        QVERIFY(m_scheduler->isArmed(PlanKind::Launch));
+        tickAt(at(kMonday.addDays(1), 8, 0, 0));
+        QCOMPARE(firedTexts(), (QStringList{"一次", "/bin/true"}));
+    }
+
     void rowsDueInOneSecondFireInTableOrder()
     {
         add(makeRecord(kReminder, kOnce, "8:00:00", "2026-12-14", kNone, "/1.mp3", "一"));
