@@ -194,3 +194,9 @@ bool PlanTable::remove(qint64 id)
     QSqlQuery query = exec(QStringLiteral(R"(DELETE FROM myproject WHERE "ID" = ?)"), {id});
     return query.numRowsAffected() > 0;
 }
+
+int PlanTable::removeKind(const QString& kind)
+{
+    QSqlQuery query = exec(QStringLiteral(R"(DELETE FROM myproject WHERE "类型" = ?)"), {kind});
+    return query.numRowsAffected();
+}

@@ -58,6 +58,8 @@ public:
     bool update(const PlanRecord& record);
     // Deletes the row with that ID; false when no such row exists.
     bool remove(qint64 id);
+    // Deletes every row of that kind and no other; returns how many went.
+    int removeKind(const QString& kind);
 
 private:
     void open();

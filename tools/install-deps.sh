@@ -13,4 +13,4 @@ apt-get install -y -q --no-install-recommends \
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libkissfft-dev \
   sqlite3 dbus dbus-x11 xvfb xauth xdotool x11-utils imagemagick faketime libfaketime \
   pulseaudio pulseaudio-utils sox libsox-fmt-all ffmpeg python3 \
-  fonts-noto-cjk
+  fonts-noto-cjk libqt6svg6 at-spi2-core gir1.2-atspi-2.0 python3-gi

@@ -89,3 +89,83 @@ def time_text(moment):
 
 def now():
     return datetime.datetime.now()
+
+
+CONFIG_NAME = "org.yueshi.Config"
+
+
+def live_pids(folder, program):
+    """Pids of the running (not zombie) processes started from folder/program."""
+    path = os.path.join(folder, program)
+    pids = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/stat") as stat:
+                state = stat.read().rsplit(")", 1)[1].split()[0]
+            if state != "Z" and os.readlink(f"/proc/{entry}/exe") == path:
+                pids.append(int(entry))
+        except OSError:
+            continue
+    return pids
+
+
+def stop_pids(pids):
+    for pid in pids:
+        try:
+            os.kill(pid, 15)
+        except ProcessLookupError:
+            pass
+
+
+def window_ids(name):
+    out = subprocess.run(["xdotool", "search", "--name", "^" + name + "$"], capture_output=True, text=True).stdout
+    return out.split()
+
+
+def start_atspi():
+    """The accessibility bus, as a desktop session has it; programs need QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1."""
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(0.5)
+    return launcher
+
+
+def atspi_find(description, app_name=None, timeout=10):
+    """The first showing accessible whose description (our object name) matches, in any or one application."""
+    import gi
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi
+
+    def search(node):
+        try:
+            if node.get_description() == description:
+                states = node.get_state_set()
+                if states.contains(Atspi.StateType.SHOWING):
+                    return node
+            for i in range(node.get_child_count()):
+                found = search(node.get_child_at_index(i))
+                if found:
+                    return found
+        except Exception:
+            return None
+        return None
+
+    deadline = time.monotonic() + timeout
+    while True:
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is None or (app_name and app.get_name() != app_name):
+                continue
+            found = search(app)
+            if found:
+                return found
+        if time.monotonic() > deadline:
+            return None
+        time.sleep(0.1)
+
+
+def atspi_press(node):
+    node.get_action_iface().do_action(0)

@@ -1,0 +1,6 @@
+#pragma once
+
+class QApplication;
+
+// The program's one style sheet and its CJK font.
+void applySkin(QApplication& app);
