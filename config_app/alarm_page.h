@@ -3,8 +3,7 @@
 #include "plan_page.h"
 
 class PeriodEditor;
-class QLineEdit;
-class QPlainTextEdit;
+class MusicTextGroup;
 
 // 闹钟: the alarm list and the alarm editor.
 class AlarmPage : public PlanPage
@@ -17,13 +16,8 @@ public:
     void preset();
 
 private:
-    void browse();
-    void listen();
     void save();
 
     PeriodEditor* m_period;
-    QLineEdit* m_music;
-    QPushButton* m_listen;
-    QPlainTextEdit* m_text;
-    QString m_folder;
+    MusicTextGroup* m_music;
 };

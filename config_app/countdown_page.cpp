@@ -1,25 +1,22 @@
 #include "countdown_page.h"
 
+#include "music_text_group.h"
+
 #include "clock.h"
 #include "config_context.h"
 #include "countdown_span.h"
-#include "editor_support.h"
 #include "plan_periods.h"
 #include "settings_keys.h"
 #include "time_texts.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include <stdexcept>
 
@@ -59,8 +56,11 @@ QComboBox* spanBox(const QString& name, int last, QWidget* parent)
 } // namespace
 
 CountdownPage::CountdownPage(ConfigContext& context, QWidget* parent)
-    : PlanPage(context, countdownSetup(), parent), m_music(new QLineEdit(editorPanel())),
-      m_listen(new QPushButton(EditorSupport::kListen, editorPanel())), m_text(new QPlainTextEdit(editorPanel())),
+    : PlanPage(context, countdownSetup(), parent),
+      m_music(new MusicTextGroup(QStringLiteral("第二步：选择闹铃音乐及内容"),
+                                 {QStringLiteral("Edit9_1"), QStringLiteral("Button9_1"), QStringLiteral("Button9_2"),
+                                   QStringLiteral("Memo9_1"), QStringLiteral("倒计时音乐")},
+                                 context, editorPanel())),
       m_monitor(new QTimer(this))
 {
     m_monitor->setObjectName(QStringLiteral("DaoJiShi"));
@@ -82,57 +82,24 @@ CountdownPage::CountdownPage(ConfigContext& context, QWidget* parent)
         spanRow->addWidget(label);
     }
 
-    auto* musicGroup = new QGroupBox(QStringLiteral("第二步：选择闹铃音乐及内容"), editorPanel());
-    m_music->setObjectName(QStringLiteral("Edit9_1"));
-    m_music->setReadOnly(true);
-    m_music->setAccessibleName(QStringLiteral("倒计时音乐"));
-    auto* browseButton = new QPushButton(QStringLiteral("..."), musicGroup);
-    browseButton->setObjectName(QStringLiteral("Button9_1"));
-    browseButton->setAccessibleName(QStringLiteral("选择倒计时音乐"));
-    m_listen->setObjectName(QStringLiteral("Button9_2"));
-    m_listen->setToolTip(QStringLiteral("试听所选的闹铃音乐"));
-    m_text->setObjectName(QStringLiteral("Memo9_1"));
-    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto* textLabel = new QLabel(QStringLiteral("请输入提醒内容："), musicGroup);
-    textLabel->setBuddy(m_text);
-    auto* grid = new QGridLayout(musicGroup);
-    grid->addWidget(new QLabel(QStringLiteral("音乐："), musicGroup), 0, 0);
-    grid->addWidget(m_music, 0, 1);
-    grid->addWidget(browseButton, 0, 2);
-    grid->addWidget(m_listen, 0, 3);
-    grid->addWidget(textLabel, 1, 0, 1, 4);
-    grid->addWidget(m_text, 2, 0, 1, 4);
-    grid->setColumnStretch(1, 1);
-
     auto* startButton = new QPushButton(QStringLiteral("开始"), editorPanel());
     startButton->setObjectName(QStringLiteral("Button9_3"));
     startButton->setToolTip(QStringLiteral("开始倒计时"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(startButton);
-    buttons->addWidget(backButton());
+    layOutEditor(spanGroup, m_music, startButton);
 
-    auto* layout = new QVBoxLayout(editorPanel());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(spanGroup);
-    layout->addWidget(musicGroup, 1);
-    layout->addLayout(buttons);
-
-    connect(browseButton, &QPushButton::clicked, this, &CountdownPage::browse);
-    connect(m_listen, &QPushButton::clicked, this, &CountdownPage::listen);
     connect(startButton, &QPushButton::clicked, this, &CountdownPage::start);
 }
 
 void CountdownPage::preset()
 {
     const SettingsFile& settings = context().settings;
-    m_music->setText(settings.readText(SettingKeys::kCountdownMusic));
-    m_text->setPlainText(settings.readText(SettingKeys::kCountdownText));
+    m_music->setMusicPath(settings.readText(SettingKeys::kCountdownMusic));
+    m_music->setText(settings.readText(SettingKeys::kCountdownText));
     m_span[0]->setCurrentText(settings.readText(SettingKeys::kCountdownDays));
     m_span[1]->setCurrentText(settings.readText(SettingKeys::kCountdownHours));
     m_span[2]->setCurrentText(settings.readText(SettingKeys::kCountdownMinutes));
     m_span[3]->setCurrentText(settings.readText(SettingKeys::kCountdownSeconds));
-    m_folder = settings.readText(SettingKeys::kCountdownFolder);
+    m_music->setFolder(settings.readText(SettingKeys::kCountdownFolder));
 }
 
 void CountdownPage::setPlans(const QList<ListedPlan>& plans)
@@ -158,18 +125,6 @@ void CountdownPage::tickMonitor()
     }
 }
 
-void CountdownPage::browse()
-{
-    const QString path = EditorSupport::browseFile(this, m_folder, EditorSupport::kMusicFilter);
-    if (!path.isEmpty())
-        m_music->setText(path);
-}
-
-void CountdownPage::listen()
-{
-    EditorSupport::toggleListen(*m_listen, m_music->text(), context());
-}
-
 void CountdownPage::start()
 {
     ConfigContext& ctx = context();
@@ -181,11 +136,11 @@ void CountdownPage::start()
             return;
         }
     }
-    if (m_music->text().isEmpty()) {
+    if (m_music->musicPath().isEmpty()) {
         ctx.messages.warning(QStringLiteral("您尚未选择播放音乐！"));
         return;
     }
-    if (m_text->toPlainText().isEmpty()) {
+    if (m_music->text().isEmpty()) {
         ctx.messages.warning(QStringLiteral("您尚未输入提醒内容"));
         return;
     }
@@ -201,8 +156,8 @@ void CountdownPage::start()
         return;
     }
 
-    const QString music = m_music->text();
-    const QString text = m_text->toPlainText();
+    const QString music = m_music->musicPath();
+    const QString text = m_music->text();
     ctx.settings.writeText(SettingKeys::kCountdownDays, days);
     ctx.settings.writeText(SettingKeys::kCountdownHours, hours);
     ctx.settings.writeText(SettingKeys::kCountdownMinutes, minutes);

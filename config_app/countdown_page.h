@@ -5,8 +5,7 @@
 #include <array>
 
 class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
+class MusicTextGroup;
 class QTimer;
 
 // 倒计时: the countdown list with its monitor, and the countdown editor.
@@ -25,14 +24,9 @@ public:
     void tickMonitor();
 
 private:
-    void browse();
-    void listen();
     void start();
 
     std::array<QComboBox*, 4> m_span{};
-    QLineEdit* m_music;
-    QPushButton* m_listen;
-    QPlainTextEdit* m_text;
+    MusicTextGroup* m_music;
     QTimer* m_monitor;
-    QString m_folder;
 };

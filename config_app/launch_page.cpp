@@ -83,16 +83,7 @@ LaunchPage::LaunchPage(ConfigContext& context, QWidget* parent)
     auto* saveButton = new QPushButton(QStringLiteral("确定"), editorPanel());
     saveButton->setObjectName(QStringLiteral("Button3_3"));
     saveButton->setToolTip(QStringLiteral("保存定时打开程序的计划"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(saveButton);
-    buttons->addWidget(backButton());
-
-    auto* layout = new QVBoxLayout(editorPanel());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_period);
-    layout->addWidget(fileGroup, 1);
-    layout->addLayout(buttons);
+    layOutEditor(m_period, fileGroup, saveButton);
 
     connect(browseButton, &QPushButton::clicked, this, &LaunchPage::browse);
     connect(tryButton, &QPushButton::clicked, this, &LaunchPage::tryOpen);

@@ -3,7 +3,9 @@
 #include "config_context.h"
 #include "plan_modify_dialog.h"
 
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QStackedLayout>
 #include <QTreeWidget>
 
@@ -125,4 +127,18 @@ void PlanPage::clearList()
     m_context.table->removeKind(m_setup.kind);
     broadcastNotice(Notice::Refresh);
     m_context.reloadPlanLists();
+}
+
+void PlanPage::layOutEditor(QWidget* upperSteps, QWidget* lastStep, QPushButton* action)
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(action);
+    buttons->addWidget(m_backButton);
+
+    auto* layout = new QVBoxLayout(m_editorPanel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(upperSteps);
+    layout->addWidget(lastStep, 1);
+    layout->addLayout(buttons);
 }

@@ -52,6 +52,9 @@ protected:
     // The editor panel, to be filled by the page; the back button goes into its button row.
     QWidget* editorPanel() const { return m_editorPanel; }
     QPushButton* backButton() const { return m_backButton; }
+    // Lays the editor panel out: its steps one above the other, then the action button and
+    // the back button at the bottom right.
+    void layOutEditor(QWidget* upperSteps, QWidget* lastStep, QPushButton* action);
     ConfigContext& context() const { return m_context; }
     QPushButton* clearButton() const;
     // After a successful save: the clear button is enabled and the list comes back.

@@ -68,16 +68,7 @@ ShutdownPage::ShutdownPage(ConfigContext& context, QWidget* parent)
     auto* saveButton = new QPushButton(QStringLiteral("确定"), editorPanel());
     saveButton->setObjectName(QStringLiteral("Button4_1"));
     saveButton->setToolTip(QStringLiteral("保存定时关机的计划"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(saveButton);
-    buttons->addWidget(backButton());
-
-    auto* layout = new QVBoxLayout(editorPanel());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_period);
-    layout->addWidget(delayGroup, 1);
-    layout->addLayout(buttons);
+    layOutEditor(m_period, delayGroup, saveButton);
 
     connect(saveButton, &QPushButton::clicked, this, &ShutdownPage::save);
 }

@@ -69,31 +69,37 @@ void PlanTable::open()
     if (!info.isFile())
         throw PlanTableError(QStringLiteral("找不到计划表文件 %1").arg(m_filePath));
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    // mode=rw: SQLite must never create the file or turn something else into a database.
-    db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                       QStringLiteral("?mode=rw"));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!db.open()) {
-        const QString reason = db.lastError().text();
+    QString failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        // mode=rw: SQLite must never create the file or turn something else into a database.
+        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=rw"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        if (!db.open())
+            failure = QStringLiteral("无法打开计划表 %1：%2").arg(m_filePath, db.lastError().text());
+        else
+            failure = checkColumns();
+    } // the handle goes before the connection can be removed
+    if (!failure.isEmpty()) {
         close();
-        throw PlanTableError(QStringLiteral("无法打开计划表 %1：%2").arg(m_filePath, reason));
+        throw PlanTableError(failure);
     }
+}
 
+QString PlanTable::checkColumns() const
+{
     QStringList found;
     try {
         QSqlQuery info = exec(QStringLiteral("PRAGMA table_info(myproject)"));
         while (info.next())
             found << info.value(1).toString();
-    } catch (const PlanTableError&) {
-        close();
-        throw;
+    } catch (const PlanTableError& error) {
+        return error.message();
     }
-    if (found != columnNames()) {
-        close();
-        throw PlanTableError(
-            QStringLiteral("%1 不是悦时电脑闹钟的计划表（缺少表 myproject 或其字段）").arg(m_filePath));
-    }
+    if (found != columnNames())
+        return QStringLiteral("%1 不是悦时电脑闹钟的计划表（缺少表 myproject 或其字段）").arg(m_filePath);
+    return {};
 }
 
 void PlanTable::close()

@@ -63,6 +63,8 @@ public:
 
 private:
     void open();
+    // Empty when the table myproject has the eight columns in order, else why not.
+    QString checkColumns() const;
     void close();
     QSqlDatabase database() const;
     QSqlQuery exec(const QString& sql, const QVariantList& values = {}) const;
