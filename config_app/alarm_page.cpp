@@ -5,8 +5,8 @@
 #include "clock.h"
 #include "config_context.h"
 #include "period_editor.h"
-#include "sound_player.h"
 #include "settings_keys.h"
+#include "sound_player.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -22,11 +22,18 @@ PlanPage::Setup alarmSetup()
             QStringLiteral("Panel_naoguanli"),
             QStringLiteral("ListView"),
             QStringLiteral("闹钟列表"),
-            {{QStringLiteral("周期"), 45}, {QStringLiteral("内容"), 175}, {QStringLiteral("日期"), 90},
-             {QStringLiteral("星期"), 36}, {QStringLiteral("时间"), 95}, {QStringLiteral("音乐"), 50}},
-            {QStringLiteral("NaoZhong_XinJian"), QStringLiteral("新建闹钟"), QStringLiteral("制订一个新的闹钟计划")},
-            {QStringLiteral("NaoZhong_XiuGai"), QStringLiteral("修改闹钟"), QStringLiteral("修改选中的计划")},
-            {QStringLiteral("NaoZhong_ShanChu"), QStringLiteral("删除闹钟"), QStringLiteral("删除选中的计划")},
+            {{QStringLiteral("周期"), 45},
+             {QStringLiteral("内容"), 175},
+             {QStringLiteral("日期"), 90},
+             {QStringLiteral("星期"), 36},
+             {QStringLiteral("时间"), 95},
+             {QStringLiteral("音乐"), 50}},
+            {QStringLiteral("NaoZhong_XinJian"), QStringLiteral("新建闹钟"),
+             QStringLiteral("制订一个新的闹钟计划")},
+            {QStringLiteral("NaoZhong_XiuGai"), QStringLiteral("修改闹钟"),
+             QStringLiteral("修改选中的计划")},
+            {QStringLiteral("NaoZhong_ShanChu"), QStringLiteral("删除闹钟"),
+             QStringLiteral("删除选中的计划")},
             QStringLiteral("NaoZhong_QingKong"),
             QStringLiteral("Panel_naoxinjian"),
             QStringLiteral("Button_naoquxiao")};
@@ -36,23 +43,24 @@ PlanPage::Setup alarmSetup()
 
 AlarmPage::AlarmPage(ConfigContext& context, QWidget* parent)
     : PlanPage(context, alarmSetup(), parent),
-      m_period(new PeriodEditor({{QStringLiteral("RadioButton2_1"), QStringLiteral("RadioButton2_2"),
-                                  QStringLiteral("RadioButton2_3"), QStringLiteral("RadioButton2_4"),
-                                  QStringLiteral("RadioButton2_5")},
-                                 QStringLiteral("DateTimePicker2_1"),
-                                 QStringLiteral("ComboBox2_1"),
-                                 QStringLiteral("DateTimePicker2_2"),
-                                 QStringLiteral("ComboBox2_2")},
-                                editorPanel())),
+      m_period(
+          new PeriodEditor({{QStringLiteral("RadioButton2_1"), QStringLiteral("RadioButton2_2"),
+                             QStringLiteral("RadioButton2_3"), QStringLiteral("RadioButton2_4"),
+                             QStringLiteral("RadioButton2_5")},
+                            QStringLiteral("DateTimePicker2_1"),
+                            QStringLiteral("ComboBox2_1"),
+                            QStringLiteral("DateTimePicker2_2"),
+                            QStringLiteral("ComboBox2_2")},
+                           editorPanel())),
       m_music(new MusicTextGroup(QStringLiteral("第三步：选择闹铃音乐及内容"),
-                                 {QStringLiteral("Edit2_1"), QStringLiteral("Button2_1"), QStringLiteral("Button_naoShiTing"),
-                                   QStringLiteral("Memo2_1"), QStringLiteral("闹铃音乐")},
+                                 {QStringLiteral("Edit2_1"), QStringLiteral("Button2_1"),
+                                  QStringLiteral("Button_naoShiTing"), QStringLiteral("Memo2_1"),
+                                  QStringLiteral("闹铃音乐")},
                                  context, editorPanel()))
 {
-    auto* saveButton = new QPushButton(QStringLiteral("确定"), editorPanel());
-    saveButton->setObjectName(QStringLiteral("Button2_3"));
-    saveButton->setToolTip(QStringLiteral("保存制定的定时提醒计划"));
-    layOutEditor(m_period, m_music, saveButton);
+    QPushButton* saveButton = layOutEditor(m_period, m_music,
+                                           {QStringLiteral("Button2_3"), QStringLiteral("确定"),
+                                            QStringLiteral("保存制定的定时提醒计划")});
 
     connect(saveButton, &QPushButton::clicked, this, &AlarmPage::save);
 }
@@ -85,7 +93,8 @@ void AlarmPage::save()
     ctx.settings.writeText(SettingKeys::kAlarmMusic, music);
     ctx.settings.writeText(SettingKeys::kAlarmText, text);
 
-    ctx.table->append({0, kReminder, fields.weekday, fields.date, m_period->timeText(), music, text, fields.period});
+    ctx.table->append({0, kReminder, fields.weekday, fields.date, m_period->timeText(), music, text,
+                       fields.period});
     ctx.reloadPlanLists();
     QApplication::beep();
     ctx.messages.information(QStringLiteral("恭喜您，计划保存成功！您可以继续设置定时提醒计划。"));

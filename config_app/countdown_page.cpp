@@ -33,11 +33,16 @@ PlanPage::Setup countdownSetup()
             QStringLiteral("Panel_daoguanli"),
             QStringLiteral("ListView_Dao"),
             QStringLiteral("倒计时列表"),
-            {{QStringLiteral("内容"), 185}, {QStringLiteral("日期"), 95}, {QStringLiteral("时间"), 95},
-             {QStringLiteral("剩余秒数"), 65}, {QStringLiteral("音乐"), 60}},
-            {QStringLiteral("Dao_XinJian"), QStringLiteral("新建倒计时"), QStringLiteral("制订一个新的倒计时提醒")},
+            {{QStringLiteral("内容"), 185},
+             {QStringLiteral("日期"), 95},
+             {QStringLiteral("时间"), 95},
+             {QStringLiteral("剩余秒数"), 65},
+             {QStringLiteral("音乐"), 60}},
+            {QStringLiteral("Dao_XinJian"), QStringLiteral("新建倒计时"),
+             QStringLiteral("制订一个新的倒计时提醒")},
             {},
-            {QStringLiteral("Dao_ShanChu"), QStringLiteral("删除倒计时"), QStringLiteral("删除选中的倒计时提醒")},
+            {QStringLiteral("Dao_ShanChu"), QStringLiteral("删除倒计时"),
+             QStringLiteral("删除选中的倒计时提醒")},
             QStringLiteral("Dao_QingKong"),
             QStringLiteral("Panel_daoxinjian"),
             QStringLiteral("Button_daoquxiao")};
@@ -58,8 +63,9 @@ QComboBox* spanBox(const QString& name, int last, QWidget* parent)
 CountdownPage::CountdownPage(ConfigContext& context, QWidget* parent)
     : PlanPage(context, countdownSetup(), parent),
       m_music(new MusicTextGroup(QStringLiteral("第二步：选择闹铃音乐及内容"),
-                                 {QStringLiteral("Edit9_1"), QStringLiteral("Button9_1"), QStringLiteral("Button9_2"),
-                                   QStringLiteral("Memo9_1"), QStringLiteral("倒计时音乐")},
+                                 {QStringLiteral("Edit9_1"), QStringLiteral("Button9_1"),
+                                  QStringLiteral("Button9_2"), QStringLiteral("Memo9_1"),
+                                  QStringLiteral("倒计时音乐")},
                                  context, editorPanel())),
       m_monitor(new QTimer(this))
 {
@@ -69,10 +75,11 @@ CountdownPage::CountdownPage(ConfigContext& context, QWidget* parent)
 
     auto* spanGroup = new QGroupBox(QStringLiteral("第一步：设置倒数时间"), editorPanel());
     auto* spanRow = new QHBoxLayout(spanGroup);
-    const std::tuple<QString, int, QString> boxes[] = {{QStringLiteral("ComboBox9_1"), 31, QStringLiteral("天")},
-                                                       {QStringLiteral("ComboBox9_2"), 24, QStringLiteral("时")},
-                                                       {QStringLiteral("ComboBox9_3"), 59, QStringLiteral("分")},
-                                                       {QStringLiteral("ComboBox9_4"), 59, QStringLiteral("秒")}};
+    const std::tuple<QString, int, QString> boxes[] = {
+        {QStringLiteral("ComboBox9_1"), 31, QStringLiteral("天")},
+        {QStringLiteral("ComboBox9_2"), 24, QStringLiteral("时")},
+        {QStringLiteral("ComboBox9_3"), 59, QStringLiteral("分")},
+        {QStringLiteral("ComboBox9_4"), 59, QStringLiteral("秒")}};
     for (int i = 0; i < 4; ++i) {
         const auto& [name, last, unit] = boxes[i];
         m_span[i] = spanBox(name, last, spanGroup);
@@ -82,10 +89,9 @@ CountdownPage::CountdownPage(ConfigContext& context, QWidget* parent)
         spanRow->addWidget(label);
     }
 
-    auto* startButton = new QPushButton(QStringLiteral("开始"), editorPanel());
-    startButton->setObjectName(QStringLiteral("Button9_3"));
-    startButton->setToolTip(QStringLiteral("开始倒计时"));
-    layOutEditor(spanGroup, m_music, startButton);
+    QPushButton* startButton = layOutEditor(
+        spanGroup, m_music,
+        {QStringLiteral("Button9_3"), QStringLiteral("开始"), QStringLiteral("开始倒计时")});
 
     connect(startButton, &QPushButton::clicked, this, &CountdownPage::start);
 }
@@ -128,8 +134,9 @@ void CountdownPage::tickMonitor()
 void CountdownPage::start()
 {
     ConfigContext& ctx = context();
-    const QString missing[] = {QStringLiteral("您尚未选择倒数天数"), QStringLiteral("您尚未选择倒数小时"),
-                               QStringLiteral("您尚未选择倒数分钟"), QStringLiteral("您尚未选择倒数秒钟")};
+    const QString missing[] = {
+        QStringLiteral("您尚未选择倒数天数"), QStringLiteral("您尚未选择倒数小时"),
+        QStringLiteral("您尚未选择倒数分钟"), QStringLiteral("您尚未选择倒数秒钟")};
     for (int i = 0; i < 4; ++i) {
         if (m_span[i]->currentText().isEmpty()) {
             ctx.messages.warning(missing[i]);
@@ -166,11 +173,13 @@ void CountdownPage::start()
     ctx.settings.writeText(SettingKeys::kCountdownMusic, music);
     ctx.settings.writeText(SettingKeys::kCountdownFolder, folderPart(music));
     if (const auto* bad = std::get_if<CountdownSpan::NotANumber>(&span))
-        throw std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(bad->text).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("'%1' is not a valid integer value").arg(bad->text).toStdString());
 
-    const QDateTime target = CountdownSpan::target(ctx.clock.now(), std::get<CountdownSpan::Seconds>(span).value);
-    ctx.table->append({0, kCountdown, kNone, TimeTexts::dateText(target.date()), TimeTexts::timeText(target.time()),
-                       music, text, kNone});
+    const QDateTime target =
+        CountdownSpan::target(ctx.clock.now(), std::get<CountdownSpan::Seconds>(span).value);
+    ctx.table->append({0, kCountdown, kNone, TimeTexts::dateText(target.date()),
+                       TimeTexts::timeText(target.time()), music, text, kNone});
     ctx.reloadPlanLists();
     QApplication::beep();
     ctx.tellAgent(Notice::NewCountdown);

@@ -28,11 +28,18 @@ PlanPage::Setup launchSetup()
             QStringLiteral("Panel_openguanli"),
             QStringLiteral("ListView_DaKai"),
             QStringLiteral("定时打开列表"),
-            {{QStringLiteral("周期"), 45}, {QStringLiteral("内容"), 0}, {QStringLiteral("日期"), 90},
-             {QStringLiteral("星期"), 36}, {QStringLiteral("时间"), 95}, {QStringLiteral("程序路径"), 180}},
-            {QStringLiteral("DaKai_XinJian"), QStringLiteral("新建打开"), QStringLiteral("制订一个新的定时打开程序计划")},
-            {QStringLiteral("DaKai_XiuGai"), QStringLiteral("修改打开"), QStringLiteral("修改选中的定时打开程序计划")},
-            {QStringLiteral("DaKai_ShanChu"), QStringLiteral("删除打开"), QStringLiteral("删除选中的定时打开程序计划")},
+            {{QStringLiteral("周期"), 45},
+             {QStringLiteral("内容"), 0},
+             {QStringLiteral("日期"), 90},
+             {QStringLiteral("星期"), 36},
+             {QStringLiteral("时间"), 95},
+             {QStringLiteral("程序路径"), 180}},
+            {QStringLiteral("DaKai_XinJian"), QStringLiteral("新建打开"),
+             QStringLiteral("制订一个新的定时打开程序计划")},
+            {QStringLiteral("DaKai_XiuGai"), QStringLiteral("修改打开"),
+             QStringLiteral("修改选中的定时打开程序计划")},
+            {QStringLiteral("DaKai_ShanChu"), QStringLiteral("删除打开"),
+             QStringLiteral("删除选中的定时打开程序计划")},
             QStringLiteral("DaKai_QingKong"),
             QStringLiteral("Panel_openxinjian"),
             QStringLiteral("Button_openquxiao")};
@@ -53,14 +60,15 @@ void openPath(const QString& path)
 
 LaunchPage::LaunchPage(ConfigContext& context, QWidget* parent)
     : PlanPage(context, launchSetup(), parent),
-      m_period(new PeriodEditor({{QStringLiteral("RadioButton3_1"), QStringLiteral("RadioButton3_2"),
-                                  QStringLiteral("RadioButton3_3"), QStringLiteral("RadioButton3_4"),
-                                  QStringLiteral("RadioButton3_5")},
-                                 QStringLiteral("DateTimePicker3_1"),
-                                 QStringLiteral("ComboBox3_1"),
-                                 QStringLiteral("DateTimePicker3_2"),
-                                 QStringLiteral("ComboBox3_2")},
-                                editorPanel())),
+      m_period(
+          new PeriodEditor({{QStringLiteral("RadioButton3_1"), QStringLiteral("RadioButton3_2"),
+                             QStringLiteral("RadioButton3_3"), QStringLiteral("RadioButton3_4"),
+                             QStringLiteral("RadioButton3_5")},
+                            QStringLiteral("DateTimePicker3_1"),
+                            QStringLiteral("ComboBox3_1"),
+                            QStringLiteral("DateTimePicker3_2"),
+                            QStringLiteral("ComboBox3_2")},
+                           editorPanel())),
       m_path(new QLineEdit(editorPanel()))
 {
     auto* fileGroup = new QGroupBox(QStringLiteral("第三步：选择程序"), editorPanel());
@@ -80,10 +88,9 @@ LaunchPage::LaunchPage(ConfigContext& context, QWidget* parent)
     groupLayout->addLayout(row);
     groupLayout->addStretch();
 
-    auto* saveButton = new QPushButton(QStringLiteral("确定"), editorPanel());
-    saveButton->setObjectName(QStringLiteral("Button3_3"));
-    saveButton->setToolTip(QStringLiteral("保存定时打开程序的计划"));
-    layOutEditor(m_period, fileGroup, saveButton);
+    QPushButton* saveButton = layOutEditor(m_period, fileGroup,
+                                           {QStringLiteral("Button3_3"), QStringLiteral("确定"),
+                                            QStringLiteral("保存定时打开程序的计划")});
 
     connect(browseButton, &QPushButton::clicked, this, &LaunchPage::browse);
     connect(tryButton, &QPushButton::clicked, this, &LaunchPage::tryOpen);
@@ -124,7 +131,8 @@ void LaunchPage::save()
     const PeriodFields fields = m_period->fields();
     ctx.settings.writeText(SettingKeys::kLaunchFile, path);
     ctx.settings.writeText(SettingKeys::kLaunchFolder, folderPart(path));
-    ctx.table->append({0, kLaunch, fields.weekday, fields.date, m_period->timeText(), path, kNone, fields.period});
+    ctx.table->append({0, kLaunch, fields.weekday, fields.date, m_period->timeText(), path, kNone,
+                       fields.period});
     ctx.reloadPlanLists();
     QApplication::beep();
     ctx.messages.information(QStringLiteral("恭喜您，计划保存成功！"));

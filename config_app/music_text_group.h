@@ -12,7 +12,7 @@ struct ConfigContext;
 class MusicTextGroup : public QGroupBox
 {
     Q_OBJECT
-public:
+  public:
     struct Names
     {
         QString music;
@@ -22,7 +22,8 @@ public:
         QString musicAccessible; // what a screen reader calls the music field
     };
 
-    MusicTextGroup(const QString& title, const Names& names, ConfigContext& context, QWidget* parent);
+    MusicTextGroup(const QString& title, const Names& names, ConfigContext& context,
+                   QWidget* parent);
 
     QString musicPath() const;
     void setMusicPath(const QString& path);
@@ -33,7 +34,7 @@ public:
     // Stops what the listen button plays and gives it back its caption.
     void stopListening();
 
-private:
+  private:
     void browse();
 
     ConfigContext& m_context;

@@ -11,8 +11,9 @@ namespace {
 constexpr int kIdRole = Qt::UserRole;
 }
 
-PlanListPanel::PlanListPanel(const QString& panelName, const QString& listName, const QString& accessibleName,
-                             const QList<Column>& columns, const QList<Button>& buttons, QWidget* parent)
+PlanListPanel::PlanListPanel(const QString& panelName, const QString& listName,
+                             const QString& accessibleName, const QList<Column>& columns,
+                             const QList<Button>& buttons, QWidget* parent)
     : QWidget(parent), m_list(new QTreeWidget(this))
 {
     setObjectName(panelName);
@@ -39,11 +40,11 @@ PlanListPanel::PlanListPanel(const QString& panelName, const QString& listName, 
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
-    for (const Button& spec : buttons) {
-        auto* button = new QPushButton(spec.text, this);
-        button->setObjectName(spec.name);
-        if (!spec.hint.isEmpty())
-            button->setToolTip(spec.hint);
+    for (const Button& entry : buttons) {
+        auto* button = new QPushButton(entry.text, this);
+        button->setObjectName(entry.name);
+        if (!entry.hint.isEmpty())
+            button->setToolTip(entry.hint);
         buttonRow->addWidget(button);
         m_buttons << button;
     }

@@ -5,20 +5,23 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QStackedLayout>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 PlanPage::PlanPage(ConfigContext& context, const Setup& setup, QWidget* parent)
     : QWidget(parent), m_context(context), m_setup(setup), m_editorPanel(new QWidget(this)),
-      m_backButton(new QPushButton(QStringLiteral("返回列表"), m_editorPanel)), m_stack(new QStackedLayout(this))
+      m_backButton(new QPushButton(QStringLiteral("返回列表"), m_editorPanel)),
+      m_stack(new QStackedLayout(this))
 {
     QList<PlanListPanel::Button> buttons{setup.newButton};
     if (!setup.modifyButton.name.isEmpty())
         buttons << setup.modifyButton;
-    buttons << setup.deleteButton << PlanListPanel::Button{setup.clearButton, QStringLiteral("清空列表"),
-                                                           QStringLiteral("清空列表")};
-    m_listPanel = new PlanListPanel(setup.listPanel, setup.list, setup.listName, setup.columns, buttons, this);
+    buttons << setup.deleteButton
+            << PlanListPanel::Button{setup.clearButton, QStringLiteral("清空列表"),
+                                     QStringLiteral("清空列表")};
+    m_listPanel = new PlanListPanel(setup.listPanel, setup.list, setup.listName, setup.columns,
+                                    buttons, this);
     for (const auto& button : buttons) {
         if (button.name != setup.newButton.name)
             m_listPanel->button(button.name)->setEnabled(false);
@@ -30,11 +33,14 @@ PlanPage::PlanPage(ConfigContext& context, const Setup& setup, QWidget* parent)
     m_stack->addWidget(m_listPanel);
     m_stack->addWidget(m_editorPanel);
 
-    connect(m_listPanel->button(setup.newButton.name), &QPushButton::clicked, this, &PlanPage::showEditor);
+    connect(m_listPanel->button(setup.newButton.name), &QPushButton::clicked, this,
+            &PlanPage::showEditor);
     connect(m_backButton, &QPushButton::clicked, this, &PlanPage::showList);
     if (canModify())
-        connect(m_listPanel->button(setup.modifyButton.name), &QPushButton::clicked, this, &PlanPage::modifySelected);
-    connect(m_listPanel->button(setup.deleteButton.name), &QPushButton::clicked, this, &PlanPage::deleteSelected);
+        connect(m_listPanel->button(setup.modifyButton.name), &QPushButton::clicked, this,
+                &PlanPage::modifySelected);
+    connect(m_listPanel->button(setup.deleteButton.name), &QPushButton::clicked, this,
+            &PlanPage::deleteSelected);
     connect(clearButton(), &QPushButton::clicked, this, &PlanPage::clearList);
     connect(list(), &QTreeWidget::itemSelectionChanged, this, &PlanPage::onSelectionChanged);
 }
@@ -99,8 +105,8 @@ void PlanPage::deleteSelected()
 {
     QTreeWidgetItem* item = m_listPanel->selectedItem();
     if (!item) {
-        m_context.messages.error(
-            QStringLiteral("还没有选择计划，无法删除！请选择一个要删除的计划，然后单击“删除”按钮。"));
+        m_context.messages.error(QStringLiteral(
+            "还没有选择计划，无法删除！请选择一个要删除的计划，然后单击“删除”按钮。"));
         return;
     }
     const qint64 id = PlanListPanel::idOf(item);
@@ -129,11 +135,15 @@ void PlanPage::clearList()
     m_context.reloadPlanLists();
 }
 
-void PlanPage::layOutEditor(QWidget* upperSteps, QWidget* lastStep, QPushButton* action)
+QPushButton* PlanPage::layOutEditor(QWidget* upperSteps, QWidget* lastStep,
+                                    const PlanListPanel::Button& action)
 {
+    auto* actionButton = new QPushButton(action.text, m_editorPanel);
+    actionButton->setObjectName(action.name);
+    actionButton->setToolTip(action.hint);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(action);
+    buttons->addWidget(actionButton);
     buttons->addWidget(m_backButton);
 
     auto* layout = new QVBoxLayout(m_editorPanel);
@@ -141,4 +151,5 @@ void PlanPage::layOutEditor(QWidget* upperSteps, QWidget* lastStep, QPushButton*
     layout->addWidget(upperSteps);
     layout->addWidget(lastStep, 1);
     layout->addLayout(buttons);
+    return actionButton;
 }

@@ -14,7 +14,7 @@ struct ConfigContext;
 class PlanPage : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     struct Setup
     {
         QString kind;       // 类型 of the page's rows
@@ -48,19 +48,20 @@ public:
     void deleteSelected();
     void clearList();
 
-protected:
+  protected:
     // The editor panel, to be filled by the page; the back button goes into its button row.
     QWidget* editorPanel() const { return m_editorPanel; }
     QPushButton* backButton() const { return m_backButton; }
-    // Lays the editor panel out: its steps one above the other, then the action button and
-    // the back button at the bottom right.
-    void layOutEditor(QWidget* upperSteps, QWidget* lastStep, QPushButton* action);
+    // Lays the editor panel out: its steps one above the other, then its action button (made
+    // here and returned) and the back button at the bottom right.
+    QPushButton* layOutEditor(QWidget* upperSteps, QWidget* lastStep,
+                              const PlanListPanel::Button& action);
     ConfigContext& context() const { return m_context; }
     QPushButton* clearButton() const;
     // After a successful save: the clear button is enabled and the list comes back.
     void finishSave();
 
-private:
+  private:
     void onSelectionChanged();
 
     ConfigContext& m_context;
