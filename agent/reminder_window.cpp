@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -222,6 +223,10 @@ void ReminderWindow::openPage()
     // The web engine runs in a process of its own, started for each showing and ended on
     // closing, so the waiting agent carries none of its memory.
     dropPage();
+    // The page's window is taken into ours as a foreign window, which only X11 allows;
+    // elsewhere it would stand alone on the desktop, so there is no page.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
     m_page = new QProcess(this);
     m_page->setProgram(m_pageProgram);
     const QUrl url = pageUrl();
