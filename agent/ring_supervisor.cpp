@@ -2,6 +2,20 @@
 
 #include "sound_player.h"
 
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Minutes to seconds without overflow: the interval is whatever was typed on the settings page.
+int secondsOf(int minutes)
+{
+    return static_cast<int>(std::clamp<qint64>(qint64(minutes) * 60, std::numeric_limits<int>::min(),
+                                               std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
 RingSupervisor::RingSupervisor(SoundPlayer& music, std::function<int()> ringInterval,
                                QString defaultMusic, QObject* parent)
     : QObject(parent), m_music(music), m_ringInterval(std::move(ringInterval)),
@@ -41,7 +55,7 @@ QString RingSupervisor::startSupervising()
     m_supervise.start();
     const int interval = m_ringInterval();
     if (interval != 0 && interval != -1)
-        m_countdown = interval * 60;
+        m_countdown = secondsOf(interval);
     return ringModeText(interval);
 }
 
@@ -97,6 +111,6 @@ void RingSupervisor::countdownTick()
     }
     emit countdownLineChanged(m_countdownLine, false);
     playAlarm();
-    m_countdown = m_ringInterval() * 60;
+    m_countdown = secondsOf(m_ringInterval());
     m_countdownTimer.stop();
 }

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 class TestRingSupervisor : public QObject
 {
     Q_OBJECT
@@ -52,6 +54,13 @@ private slots:
         m_interval = interval;
         QCOMPARE(m_supervisor->startSupervising(), text);
         QVERIFY(m_supervisor->isSupervising());
+    }
+
+    void hugeIntervalDoesNotOverflow()
+    {
+        m_interval = 40000000; // minutes, as typed on the settings page
+        m_supervisor->startSupervising();
+        QCOMPARE(m_supervisor->countdown(), std::numeric_limits<int>::max());
     }
 
     void unplayableMusicFallsBackToDefault()
