@@ -30,14 +30,7 @@ try:
                 f"('提醒', '无', '无', '{time_text(later)}', '/music/a.mp3', '每天的', '每天');")
     send_notice("新建响铃")
 
-    def reminder_left():
-        return sql(folder, "SELECT COUNT(*) FROM myproject WHERE 备注='一次'").strip() == "1"
-
-    while reminder_left() and now() < due + datetime.timedelta(seconds=3):
-        time.sleep(0.02)
-    first_seen_gone = now()
-    check(not reminder_left(), "the one-off reminder row was not deleted in its second")
-    check(first_seen_gone >= due, "the reminder row was deleted before its second")
+    check_deleted_in_its_second(folder, "备注='一次'", due, "the one-off reminder row")
     check(sql(folder, "SELECT 内容, 备注 FROM myproject").strip() == "每天的|每天",
           "the recurring row should stay")
 

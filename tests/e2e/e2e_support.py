@@ -169,3 +169,16 @@ def atspi_find(description, app_name=None, timeout=10):
 
 def atspi_press(node):
     node.get_action_iface().do_action(0)
+
+
+def check_deleted_in_its_second(folder, condition, due, what):
+    """Watches the rows matching condition until they are gone and checks that they went in
+    the second due, not before it and not more than a few seconds late."""
+    def left():
+        return sql(folder, f"SELECT COUNT(*) FROM myproject WHERE {condition}").strip() != "0"
+
+    while left() and now() < due + datetime.timedelta(seconds=3):
+        time.sleep(0.02)
+    first_seen_gone = now()
+    check(not left(), f"the agent did not delete {what} in its second")
+    check(first_seen_gone >= due, f"{what} was deleted before its second")
